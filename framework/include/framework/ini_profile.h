@@ -1,0 +1,30 @@
+#pragma once
+// The per-user profile: named 32-bit integers grouped in sections, kept in one INI file.
+// Reading never fails (a missing or unusable value gives the caller's default); a write
+// rewrites the whole file atomically and keeps every other line of it as it was.
+
+#include <string>
+
+class IniProfile {
+public:
+    explicit IniProfile(std::string path) : m_path(std::move(path)) {}
+
+    int ReadInt(const std::string& section, const std::string& entry, int defaultValue) const;
+    bool WriteInt(const std::string& section, const std::string& entry, int value) const;
+
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// Pure parts of the format, shared by reading and writing.
+namespace ini {
+
+bool ParseInt32(const std::string& text, int& value);
+// The value text of entry in section, if the text has one.
+bool FindValue(const std::string& text, const std::string& section, const std::string& entry, std::string& value);
+std::string WithValue(const std::string& text, const std::string& section, const std::string& entry,
+                      const std::string& value);
+
+} // namespace ini

@@ -1,0 +1,3 @@
+#include "framework/paths.h"
+
+CString AfxJoinPath(const CString& directory, const char* name) { return directory + "/" + name; }

@@ -1,0 +1,5 @@
+// One press of Update.
+
+#include "selection/updater_dlg.h"
+
+void CUpdaterDlg::OnUpdate() {}
