@@ -5,10 +5,10 @@
 #include "resources/resource.h"
 #include "selection/updater_dlg.h"
 
-CUpdaterApp::CUpdaterApp() : CUpdaterApp(CurrentAppEnvironment(), MakeToolkitMessageBoxes()) {}
+CUpdaterApp::CUpdaterApp() : CUpdaterApp(CurrentAppEnvironment(), MakeSystemServices(CurrentAppEnvironment())) {}
 
-CUpdaterApp::CUpdaterApp(AppEnvironment environment, std::unique_ptr<MessageBoxes> boxes)
-    : CWinApp(ProgramResources(), std::move(environment), std::move(boxes))
+CUpdaterApp::CUpdaterApp(AppEnvironment environment, AppServices services)
+    : CWinApp(ProgramResources(), std::move(environment), std::move(services))
 {
 }
 

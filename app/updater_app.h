@@ -9,7 +9,7 @@ inline constexpr char kCompanyKey[] = "Korventa Systems";
 class CUpdaterApp : public CWinApp {
 public:
     CUpdaterApp();
-    CUpdaterApp(AppEnvironment environment, std::unique_ptr<MessageBoxes> boxes);
+    CUpdaterApp(AppEnvironment environment, AppServices services);
 
     bool InitInstance() override;
 

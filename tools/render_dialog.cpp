@@ -45,7 +45,8 @@ int main(int argc, char** argv)
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication toolkit(argc, argv);
     // The built program's folder for the version, and no stored settings: the first start.
-    CUpdaterApp app({CurrentAppEnvironment().executablePath, "/nonexistent"}, std::make_unique<SilentBoxes>());
+    CUpdaterApp app({CurrentAppEnvironment().executablePath, "/nonexistent"},
+                    {std::make_unique<SilentBoxes>(), MakeFixedComPorts("/nonexistent")});
     app.SetRegistryKey(kCompanyKey);
     app.m_strProgramDir = VDFLASH_PROGRAM_DIR;
     std::unique_ptr<CDialog> dialog = MakeDialog(argc > 2 ? argv[2] : "main");

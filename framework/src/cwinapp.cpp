@@ -15,10 +15,10 @@ CString AppNameFromPath(const std::string& executablePath)
 
 } // namespace
 
-CWinApp::CWinApp(const ResourceSet& resources, AppEnvironment environment, std::unique_ptr<MessageBoxes> boxes)
+CWinApp::CWinApp(const ResourceSet& resources, AppEnvironment environment, AppServices services)
     : m_resources(resources),
       m_environment(std::move(environment)),
-      m_boxes(std::move(boxes)),
+      m_services(std::move(services)),
       m_strAppName(AppNameFromPath(m_environment.executablePath))
 {
     g_currentApp = this;
@@ -63,7 +63,7 @@ int CWinApp::DoMessageBox(const char* text, UINT type) const
 {
     if ((type & MB_TYPEMASK) == MB_OK && (type & MB_ICONMASK) == 0)
         type |= MB_ICONEXCLAMATION;
-    return m_boxes->Show({m_pMainWnd, text, m_strAppName, type});
+    return m_services.messageBoxes->Show({m_pMainWnd, text, m_strAppName, type});
 }
 
 int AfxMessageBox(const char* text, UINT type) { return AfxGetApp()->DoMessageBox(text, type); }

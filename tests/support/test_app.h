@@ -6,18 +6,31 @@
 #include "recording_message_boxes.h"
 #include "temp_dir.h"
 
+#include <map>
+#include <string>
+
 struct TestApp {
     TempDir root;
     std::shared_ptr<RecordingMessageBoxes::Log> boxes = std::make_shared<RecordingMessageBoxes::Log>();
     CUpdaterApp app;
 
     TestApp()
-        : app({root / "program/VDFlash", root / "config"}, std::make_unique<RecordingMessageBoxes>(boxes))
+        : app({root / "program/VDFlash", root / "config"},
+              {std::make_unique<RecordingMessageBoxes>(boxes), MakeFixedComPorts(root / "comports.ini")})
     {
         app.SetRegistryKey(kCompanyKey);
         app.m_strProgramDir = (root / "program").c_str();
     }
 
     std::string BinDir() const { return root / "program/bin"; }
+    // Maps COM numbers to devices for this test alone.
+    void MapPorts(const std::map<int, std::string>& devices) const
+    {
+        std::string text = "[Ports]\n";
+        for (const auto& [number, device] : devices)
+            text += "COM" + std::to_string(number) + "=" + device + "\n";
+        root.Write("comports.ini", text);
+    }
+
     std::string SettingsFile() const { return root / "config/Korventa Systems/VDFlash.ini"; }
 };

@@ -3,6 +3,7 @@
 // message box and the wait cursor. Exactly one exists at a time; AfxGetApp() finds it.
 
 #include "framework/app_environment.h"
+#include "framework/app_services.h"
 #include "framework/cstring.h"
 #include "framework/ini_profile.h"
 #include "framework/message_boxes.h"
@@ -15,7 +16,7 @@ class CWnd;
 
 class CWinApp {
 public:
-    CWinApp(const ResourceSet& resources, AppEnvironment environment, std::unique_ptr<MessageBoxes> boxes);
+    CWinApp(const ResourceSet& resources, AppEnvironment environment, AppServices services);
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
     virtual ~CWinApp();
@@ -28,7 +29,8 @@ public:
     const CString& GetAppName() const { return m_strAppName; }
     const AppEnvironment& Environment() const { return m_environment; }
     const ResourceSet& Resources() const { return m_resources; }
-    MessageBoxes& Boxes() const { return *m_boxes; }
+    MessageBoxes& Boxes() const { return *m_services.messageBoxes; }
+    const ComPorts& Ports() const { return *m_services.comPorts; }
 
     // Keeps the profile per user, below the company's name and the application name.
     void SetRegistryKey(const char* company);
@@ -51,7 +53,7 @@ public:
 private:
     const ResourceSet& m_resources;
     AppEnvironment m_environment;
-    std::unique_ptr<MessageBoxes> m_boxes;
+    AppServices m_services;
     CString m_strAppName;
     std::optional<IniProfile> m_profile;
     int m_waitCursorDepth = 0;

@@ -17,14 +17,3 @@ public:
 private:
     std::string m_path;
 };
-
-// Pure parts of the format, shared by reading and writing.
-namespace ini {
-
-bool ParseInt32(const std::string& text, int& value);
-// The value text of entry in section, if the text has one.
-bool FindValue(const std::string& text, const std::string& section, const std::string& entry, std::string& value);
-std::string WithValue(const std::string& text, const std::string& section, const std::string& entry,
-                      const std::string& value);
-
-} // namespace ini
