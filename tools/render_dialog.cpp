@@ -46,7 +46,7 @@ int main(int argc, char** argv)
     QApplication toolkit(argc, argv);
     // The built program's folder for the version, and no stored settings: the first start.
     CUpdaterApp app({CurrentAppEnvironment().executablePath, "/nonexistent"},
-                    {std::make_unique<SilentBoxes>(), MakeFixedComPorts("/nonexistent")});
+                    {std::make_unique<SilentBoxes>(), MakeFixedComPorts("/nonexistent"), nullptr});
     app.SetRegistryKey(kCompanyKey);
     app.m_strProgramDir = VDFLASH_PROGRAM_DIR;
     std::unique_ptr<CDialog> dialog = MakeDialog(argc > 2 ? argv[2] : "main");

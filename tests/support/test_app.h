@@ -4,6 +4,7 @@
 
 #include "app/updater_app.h"
 #include "recording_message_boxes.h"
+#include "recording_script_runner.h"
 #include "temp_dir.h"
 
 #include <map>
@@ -12,11 +13,13 @@
 struct TestApp {
     TempDir root;
     std::shared_ptr<RecordingMessageBoxes::Log> boxes = std::make_shared<RecordingMessageBoxes::Log>();
+    std::shared_ptr<RecordingScriptRunner::Log> scripts = std::make_shared<RecordingScriptRunner::Log>();
     CUpdaterApp app;
 
     TestApp()
         : app({root / "program/VDFlash", root / "config"},
-              {std::make_unique<RecordingMessageBoxes>(boxes), MakeFixedComPorts(root / "comports.ini")})
+              {std::make_unique<RecordingMessageBoxes>(boxes), MakeFixedComPorts(root / "comports.ini"),
+               std::make_unique<RecordingScriptRunner>(scripts)})
     {
         app.SetRegistryKey(kCompanyKey);
         app.m_strProgramDir = (root / "program").c_str();

@@ -31,6 +31,7 @@ public:
     const ResourceSet& Resources() const { return m_resources; }
     MessageBoxes& Boxes() const { return *m_services.messageBoxes; }
     const ComPorts& Ports() const { return *m_services.comPorts; }
+    ScriptRunner& Scripts() const { return *m_services.scripts; }
 
     // Keeps the profile per user, below the company's name and the application name.
     void SetRegistryKey(const char* company);
