@@ -19,12 +19,8 @@ int main(int argc, char** argv)
     ProgramCopy copy;
     PseudoTerminal com1;
     const std::string map = copy.root.Write("comports.ini", "[Ports]\nCOM1=" + com1.Path() + "\n");
-    ::setenv("DISPLAY", display.Name().c_str(), 1);
-    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-    ::setenv("XDG_CONFIG_HOME", (copy.root / "config").c_str(), 1);
-    ::setenv("VDFLASH_COM_MAP", map.c_str(), 1);
     int error = 0;
-    sys::ChildProcess vdflash = sys::ChildProcess::Start(copy.program + "/VDFlash", {}, error);
+    sys::ChildProcess vdflash = copy.StartVDFlash(display, map, error);
     std::string main = WaitForWindow(display, "VDFlash Utility");
     if (error != 0 || main.empty())
         return 1;

@@ -47,9 +47,7 @@ protected:
 
     void SetUp() override
     {
-        test.app.m_pMainWnd = &dialog;
-        ASSERT_TRUE(dialog.Create());
-        driver.Show();
+        ASSERT_TRUE(driver.OpenAsMainWindow(test.app));
     }
 };
 

@@ -34,9 +34,7 @@ protected:
 
     void SetUp() override
     {
-        test.app.m_pMainWnd = &main;
-        ASSERT_TRUE(main.Create());
-        driver.Show();
+        ASSERT_TRUE(driver.OpenAsMainWindow(test.app));
     }
 };
 

@@ -18,9 +18,7 @@ protected:
 
     void Open()
     {
-        test.app.m_pMainWnd = &dialog;
-        ASSERT_TRUE(dialog.Create());
-        driver.Show();
+        ASSERT_TRUE(driver.OpenAsMainWindow(test.app));
     }
 };
 
@@ -130,9 +128,7 @@ TEST_F(MainDialog, CloseAndTheCloseBoxEndTheDialogWithCancel)
 
     CUpdaterDlg second;
     DialogDriver secondDriver(second);
-    test.app.m_pMainWnd = &second;
-    ASSERT_TRUE(second.Create());
-    secondDriver.Show();
+    ASSERT_TRUE(secondDriver.OpenAsMainWindow(test.app));
     secondDriver.Window()->close(); // what the window system does for the close box
     EXPECT_EQ(second.m_nModalResult, IDCANCEL);
 }

@@ -25,9 +25,7 @@ protected:
     {
         dialog.emplace();
         driver.emplace(*dialog);
-        test.app.m_pMainWnd = &*dialog;
-        ASSERT_TRUE(dialog->Create());
-        driver->Show();
+        ASSERT_TRUE(driver->OpenAsMainWindow(test.app));
     }
 
     std::vector<int> EnabledPorts() const

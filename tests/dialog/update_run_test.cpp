@@ -34,9 +34,7 @@ protected:
     {
         test.MapPorts({{3, com3.Path()}});
         test.root.Write("program/bin/Version.txt", "1.05\r\n");
-        test.app.m_pMainWnd = &dialog;
-        ASSERT_TRUE(dialog.Create());
-        driver.Show();
+        ASSERT_TRUE(driver.OpenAsMainWindow(test.app));
         driver.Click(1003); // Vandrel4 Network
         driver.Click(IDC_BAUD_57600);
     }

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
@@ -84,4 +85,13 @@ void SendKeys(const VirtualDisplay& display, const std::string& window, const st
 ProgramCopy::ProgramCopy()
 {
     fs::copy(VDFLASH_PROGRAM_DIR, program, fs::copy_options::recursive);
+}
+
+sys::ChildProcess ProgramCopy::StartVDFlash(const VirtualDisplay& display, const std::string& mappingFile, int& error) const
+{
+    ::setenv("DISPLAY", display.Name().c_str(), 1);
+    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+    ::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+    ::setenv("VDFLASH_COM_MAP", mappingFile.c_str(), 1);
+    return sys::ChildProcess::Start(program + "/VDFlash", {}, error);
 }

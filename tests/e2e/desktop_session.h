@@ -38,4 +38,7 @@ struct ProgramCopy {
     std::string program = root / "program";
     ProgramCopy();
     std::string Bin() const { return program + "/bin"; }
+    // Starts the copy's VDFlash on the display, with the user's settings below the copy's
+    // folder and the COM numbers of the mapping file.
+    sys::ChildProcess StartVDFlash(const VirtualDisplay& display, const std::string& mappingFile, int& error) const;
 };

@@ -27,12 +27,8 @@ TEST(EndToEnd, OneUpdateDrivenFromTheKeyboard)
                                                                   "printf 'Writing  50%%\\rWriting 100%%\\n'\n");
     fs::permissions(tool, fs::perms::owner_all);
 
-    ::setenv("DISPLAY", display.Name().c_str(), 1);
-    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-    ::setenv("XDG_CONFIG_HOME", (copy.root / "config").c_str(), 1);
-    ::setenv("VDFLASH_COM_MAP", map.c_str(), 1);
     int error = 0;
-    sys::ChildProcess vdflash = sys::ChildProcess::Start(copy.program + "/VDFlash", {}, error);
+    sys::ChildProcess vdflash = copy.StartVDFlash(display, map, error);
     ASSERT_EQ(error, 0);
 
     const std::string main = WaitForWindow(display, "VDFlash Utility for Vandrel Firmware Ver 1.05");

@@ -2,6 +2,7 @@
 // Drives a created dialog as a user would: clicks, keys, and a look at its controls.
 
 #include "framework/cdialog.h"
+#include "framework/cwinapp.h"
 #include "framework/qt_bridge.h"
 
 #include <QAbstractButton>
@@ -12,6 +13,16 @@
 class DialogDriver {
 public:
     explicit DialogDriver(CDialog& dialog) : m_dialog(dialog) {}
+
+    // Creates the dialog as the application's main window and shows it.
+    bool OpenAsMainWindow(CWinApp& app)
+    {
+        app.m_pMainWnd = &m_dialog;
+        if (!m_dialog.Create())
+            return false;
+        Show();
+        return true;
+    }
 
     // Shows the dialog, lets queued messages run and makes it the active window.
     void Show()
