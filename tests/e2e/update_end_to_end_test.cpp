@@ -31,7 +31,7 @@ TEST(EndToEnd, OneUpdateDrivenFromTheKeyboard)
     sys::ChildProcess vdflash = copy.StartVDFlash(display, map, error);
     ASSERT_EQ(error, 0);
 
-    const std::string main = WaitForWindow(display, "VDFlash Utility for Vandrel Firmware Ver 1.05");
+    const std::string main = WaitForWindow(display, "VDFlash Utility for Vandrel Firmware Ver 1.06");
     ASSERT_FALSE(main.empty());
     // Close has the focus: Tab to the models, down to Vandrel4 Network, Tab over the port
     // (COM3, the only one), up from 115,200 to 57,600, then Tab over About and

@@ -1,4 +1,5 @@
 #include "selection/version_file.h"
+#include "system/unique_fd.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -58,11 +59,11 @@ TEST(VersionFileProblems, AFileHeldByAnotherProgramCountsAsUnreadable)
 {
     TempDir bin;
     const std::string path = bin.Write("Version.txt", "1.05\r\n");
-    const int holder = ::open(path.c_str(), O_RDONLY);
-    ASSERT_GE(holder, 0);
-    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    sys::UniqueFd holder(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    ASSERT_TRUE(holder.IsOpen());
+    ASSERT_EQ(::flock(holder.Get(), LOCK_EX), 0);
     EXPECT_EQ(ReadFirmwareVersion(bin.Path().c_str()).Str(), "???");
-    ::close(holder);
+    holder.Reset();
     EXPECT_EQ(ReadFirmwareVersion(bin.Path().c_str()).Str(), "1.05");
 }
 
