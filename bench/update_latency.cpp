@@ -38,7 +38,7 @@ int main(int argc, char** argv)
         Xdo(display, "key space");
         const std::string console = WaitForWindow(display, "VDFlash.bat");
         samples.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-        SendKeys(display, console, "space");
+        PressUntilClosed(display, console, "space");
         previous = WaitForOtherWindow(display, "Vandrel3 Plus Update", second);
         SendKeys(display, previous, "Return");
         main = WaitForWindow(display, "VDFlash Utility");

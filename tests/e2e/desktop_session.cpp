@@ -82,6 +82,21 @@ void SendKeys(const VirtualDisplay& display, const std::string& window, const st
     Xdo(display, "key --delay 20 " + keys);
 }
 
+bool PressUntilClosed(const VirtualDisplay& display, const std::string& window, const std::string& key, int timeoutMs)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (std::chrono::steady_clock::now() < deadline) {
+        // Sent to that window alone, so that nothing else gets the key once it has gone.
+        Xdo(display, "key --window " + window + " " + key);
+        for (int wait = 0; wait < 30; ++wait) {
+            if (Xdo(display, "getwindowname " + window).empty()) // the window no longer exists
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    return false;
+}
+
 ProgramCopy::ProgramCopy()
 {
     fs::copy(VDFLASH_PROGRAM_DIR, program, fs::copy_options::recursive);

@@ -32,6 +32,11 @@ bool WaitForNoWindow(const VirtualDisplay& display, const std::string& title, in
 // Gives the window the keyboard and types the keys (xdotool key names, blank-separated).
 void SendKeys(const VirtualDisplay& display, const std::string& window, const std::string& keys);
 
+// Presses key in the window until the window has gone: a key that comes while a command of
+// the script still runs goes to that command.
+bool PressUntilClosed(const VirtualDisplay& display, const std::string& window, const std::string& key,
+                      int timeoutMs = 60000);
+
 // The built program folder, copied so that the run writes only into a folder of the test.
 struct ProgramCopy {
     TempDir root;

@@ -48,9 +48,7 @@ TEST(EndToEnd, OneUpdateDrivenFromTheKeyboard)
     const std::string console = WaitForWindow(display, "VDFlash.bat");
     ASSERT_FALSE(console.empty());
     EXPECT_TRUE(Xdo(display, "search --onlyvisible --name 'VDFlash Utility'").empty()); // hidden meanwhile
-    for (int wait = 0; wait < 1000 && !fs::exists(copy.Bin() + "/ran-in.txt"); ++wait)
-        ::usleep(10000);
-    SendKeys(display, console, "space"); // answers the pause
+    ASSERT_TRUE(PressUntilClosed(display, console, "space")); // answers the pause
 
     const std::string notice = WaitForOtherWindow(display, "Vandrel4 Network Update", second);
     ASSERT_FALSE(notice.empty());
