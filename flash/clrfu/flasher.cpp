@@ -17,7 +17,7 @@ using Clock = std::chrono::steady_clock;
 double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
 constexpr int kSyncAttempts = 25;
-constexpr int kControlAttempts = 5;
+constexpr int kControlAttempts = 8; // outlasts a stall of two seconds
 constexpr int kDataRetries = 12; // rewinds of the window without progress
 
 std::string RefusalText(const Frame& frame)
@@ -36,6 +36,12 @@ int Flasher::FrameTimeMs(std::size_t bytes) const
 {
     // Ten bit times a byte on an 8N1 line.
     return static_cast<int>((bytes * 10 * 1000 + static_cast<std::size_t>(m_baud) - 1) / static_cast<std::size_t>(m_baud));
+}
+
+int Flasher::NoAnswer(int code, const std::string& message)
+{
+    // A stop asked for by the user is not the device's silence.
+    return m_cancelled() ? Fail(kCancelled, "stopped; the device keeps its old firmware") : Fail(code, message);
 }
 
 int Flasher::Fail(int code, const std::string& message)
@@ -97,7 +103,7 @@ int Flasher::SendObject(const Image& image, const std::string& label, bool showP
 {
     const std::optional<Frame> begun = Request(FrameType::Begin, EncodeHeader(image.header), FrameType::Ack, kControlAttempts);
     if (!begun)
-        return Fail(kTransferFailed, "the device does not answer (" + label + ")");
+        return NoAnswer(kTransferFailed, "the device does not answer (" + label + ")");
     if (begun->type == FrameType::Refused) {
         m_refusal = RefusalText(*begun);
         return Fail(kRefused, "the device refuses " + label + ": " + m_refusal);
@@ -166,7 +172,7 @@ int Flasher::SendObject(const Image& image, const std::string& label, bool showP
 
     const std::optional<Frame> done = Request(FrameType::End, {}, FrameType::Done, kControlAttempts);
     if (!done)
-        return Fail(kTransferFailed, "the device does not confirm " + label);
+        return NoAnswer(kTransferFailed, "the device does not confirm " + label);
     if (done->type == FrameType::Refused)
         return Fail(kTransferFailed, "the device did not receive " + label + " whole: " + RefusalText(*done));
     return kSuccess;
@@ -181,7 +187,7 @@ int Flasher::Run(const FlashJob& job)
     std::optional<Frame> identity = Request(FrameType::Sync, {}, FrameType::Ident, kSyncAttempts);
     Ident ident {};
     if (!identity || !DecodeIdent(identity->payload, ident))
-        return Fail(kNoDevice, "no Vandrel answers on this port at " + std::to_string(job.baud) +
+        return NoAnswer(kNoDevice, "no Vandrel answers on this port at " + std::to_string(job.baud) +
                                    " bit/s; check the cable, the programming jumper and the rate");
     m_out << "found " << ModelName(ident.model) << ", running firmware "
           << (ident.runningVersion.empty() ? "(none)" : ident.runningVersion) << ", flash " << ident.flashSize / 1024
@@ -216,7 +222,7 @@ int Flasher::Run(const FlashJob& job)
         const std::optional<Frame> verified = Request(FrameType::Verify, {}, FrameType::Verified, kControlAttempts);
         m_figures.verifySeconds = SecondsSince(start);
         if (!verified || verified->type != FrameType::Verified || verified->payload.size() != 4)
-            return Fail(kVerifyFailed, "the device did not read the image back; it keeps its old firmware");
+            return NoAnswer(kVerifyFailed, "the device did not read the image back; it keeps its old firmware");
         if (GetU32(verified->payload, 0) != job.firmware.header.payloadCrc)
             return Fail(kVerifyFailed, "the image on the device differs from " + job.imageName +
                                            "; it keeps its old firmware");
@@ -225,7 +231,7 @@ int Flasher::Run(const FlashJob& job)
 
     const std::optional<Frame> committed = Request(FrameType::Commit, {}, FrameType::Committed, kControlAttempts);
     if (!committed || committed->type != FrameType::Committed)
-        return Fail(kTransferFailed, "the device did not take the new image; it keeps its old firmware");
+        return NoAnswer(kTransferFailed, "the device did not take the new image; it keeps its old firmware");
     m_line.Write(EncodeFrame({FrameType::Reset, ++m_controlSequence, {}}));
     m_out << "Update successful: the " << ModelName(ident.model) << " now has firmware "
           << job.firmware.header.version << ".\n";

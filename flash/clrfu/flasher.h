@@ -61,6 +61,7 @@ private:
     int SendObject(const Image& image, const std::string& label, bool showProgress);
     void Progress(const std::string& label, std::size_t done, std::size_t total, double seconds, bool last);
     int Fail(int code, const std::string& message);
+    int NoAnswer(int code, const std::string& message);
     int FrameTimeMs(std::size_t bytes) const;
 
     Line& m_line;

@@ -15,6 +15,8 @@
 #include <fstream>
 #include <iostream>
 #include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <stdlib.h>
 #include <string>
 #include <termios.h>
@@ -109,6 +111,21 @@ int BitsPerSecond(int fd)
     }
 }
 
+// A real port leaves exclusive mode when its last user closes it; a pseudo-terminal whose
+// other side stays open keeps it. So a host that ended without giving it up (killed) has
+// it cleared here, once no live host holds the line's lock: hosts take the lock before
+// exclusive mode and give it up after.
+void ClearStaleExclusiveMode(int keeper)
+{
+    int exclusive = 0;
+    if (::ioctl(keeper, TIOCGEXCL, &exclusive) != 0 || exclusive == 0)
+        return;
+    if (::flock(keeper, LOCK_EX | LOCK_NB) != 0)
+        return; // a live host has the line
+    ::ioctl(keeper, TIOCNXCL);
+    ::flock(keeper, LOCK_UN);
+}
+
 void Say(flash::Device& device)
 {
     for (const std::string& message : device.TakeMessages())
@@ -165,8 +182,10 @@ int main(int argc, char** argv)
     long long lineBytes = 0;
     while (!g_stop) {
         pollfd ready{master.Get(), POLLIN, 0};
-        if (::poll(&ready, 1, 200) <= 0)
+        if (::poll(&ready, 1, 200) <= 0) {
+            ClearStaleExclusiveMode(keeper.Get());
             continue;
+        }
         const int baud = BitsPerSecond(keeper.Get());
         // A pseudo-terminal passes bytes at once; the device takes them at the line's rate.
         const std::size_t chunk = settings.paced ? std::max<std::size_t>(1, static_cast<std::size_t>(baud) / 1000) : 4096;

@@ -65,7 +65,7 @@ SerialLine::~SerialLine()
     if (m_fd.IsOpen()) {
         ::tcdrain(m_fd.Get());
         ::tcsetattr(m_fd.Get(), TCSANOW, &m_saved);
-        ::ioctl(m_fd.Get(), TIOCNXCL);
+        ::ioctl(m_fd.Get(), TIOCNXCL); // the lock goes with the descriptor, after this
     }
     if (!m_lockFile.empty())
         ::unlink(m_lockFile.c_str());
@@ -86,7 +86,9 @@ SerialLine SerialLine::Claim(const std::string& device, int baud, std::string& e
     }
     line.m_lockFile = lockFile;
     line.m_fd = UniqueFd(::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
-    if (!line.m_fd.IsOpen() || ::ioctl(line.m_fd.Get(), TIOCEXCL) != 0 || ::flock(line.m_fd.Get(), LOCK_EX | LOCK_NB) != 0 ||
+    // The lock before exclusive mode, so that whoever sees exclusive mode without a lock
+    // knows that its owner has gone.
+    if (!line.m_fd.IsOpen() || ::flock(line.m_fd.Get(), LOCK_EX | LOCK_NB) != 0 || ::ioctl(line.m_fd.Get(), TIOCEXCL) != 0 ||
         ::tcgetattr(line.m_fd.Get(), &line.m_saved) != 0) {
         error = errno == EWOULDBLOCK || errno == EBUSY ? PortStateName(PortState::Busy) : "cannot be opened";
         return {};

@@ -1,0 +1,210 @@
+// Every fault of the line or the device at several points of an update: the device ends
+// with the new image verified or the old one still bootable, and a rerun succeeds.
+
+#include "device.h"
+#include "flasher.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <chrono>
+#include <random>
+#include <sstream>
+#include <thread>
+
+namespace {
+
+using namespace flash;
+
+enum class FaultKind { Drop, Corrupt, Duplicate, Stall, Reset, Cut, Cancel };
+
+const char* Name(FaultKind kind)
+{
+    switch (kind) {
+    case FaultKind::Drop: return "Drop";
+    case FaultKind::Corrupt: return "Corrupt";
+    case FaultKind::Duplicate: return "Duplicate";
+    case FaultKind::Stall: return "Stall";
+    case FaultKind::Reset: return "Reset";
+    case FaultKind::Cut: return "Cut";
+    case FaultKind::Cancel: return "Cancel";
+    }
+    return "";
+}
+
+// The line between host and device, in one process, with one fault at one byte.
+class Wire final : public Line {
+public:
+    Wire(Device& device, FaultKind kind, long long at) : m_device(device), m_kind(kind), m_at(at) {}
+
+    bool Write(const std::string& bytes) override
+    {
+        std::string delivered;
+        for (const char byte : bytes) {
+            const bool here = m_sent++ == m_at;
+            if (here && m_kind == FaultKind::Cut)
+                m_cut = true;
+            if (m_cut)
+                return false;
+            if (here && m_kind == FaultKind::Reset) {
+                delivered.clear();
+                m_device.PowerCycle();
+                continue;
+            }
+            if (here && m_kind == FaultKind::Drop)
+                continue;
+            if (here && m_kind == FaultKind::Stall)
+                m_stalledUntil = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
+            delivered += here && m_kind == FaultKind::Corrupt ? static_cast<char>(byte ^ 0x5A) : byte;
+            if (here && m_kind == FaultKind::Duplicate)
+                delivered += byte;
+        }
+        m_replies += m_device.Receive(delivered);
+        return true;
+    }
+
+    std::string Read(int timeoutMs, bool& failed) override
+    {
+        failed = m_cut;
+        const auto now = std::chrono::steady_clock::now();
+        if (now < m_stalledUntil) { // the device says nothing for a while
+            const auto wait = std::chrono::steady_clock::duration(std::chrono::milliseconds(timeoutMs));
+            std::this_thread::sleep_for(std::min(wait, m_stalledUntil - now));
+            return {};
+        }
+        if (m_replies.empty()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::min(timeoutMs, 5)));
+            return {};
+        }
+        return std::exchange(m_replies, {});
+    }
+
+    long long Sent() const { return m_sent; }
+
+private:
+    Device& m_device;
+    FaultKind m_kind;
+    long long m_at;
+    long long m_sent = 0;
+    bool m_cut = false;
+    std::chrono::steady_clock::time_point m_stalledUntil;
+    std::string m_replies;
+};
+
+FlashJob Job()
+{
+    // Bytes that do not pack, so that most of the line's bytes are the image's.
+    std::mt19937 random(42);
+    std::string payload(20000, '\0');
+    for (char& byte : payload)
+        byte = static_cast<char>(random());
+    FlashJob job;
+    Image image;
+    std::string error;
+    DecodeImage(EncodeImage(ImageKind::Firmware, 3, "1.06", payload), job.firmware, error);
+    DecodeImage(EncodeImage(ImageKind::ColdLoader, kAnyModel, "cold-2.1", std::string(1500, 'c')), job.coldLoader, error);
+    DecodeImage(EncodeImage(ImageKind::PilotLoader, kAnyModel, "pilot-3.4", std::string(3000, 'p')), job.pilotLoader, error);
+    job.imageName = "VD4-NW.bin";
+    job.verify = true;
+    job.baud = 115200;
+    return job;
+}
+
+struct Bench {
+    TempDir dir;
+    std::string error;
+    std::optional<FlashStore> store = FlashStore::Open(dir / "flash", 3, 65536, "1.00", error);
+    Device device{*store, 3};
+    FlashJob job = Job();
+    std::string log; // what clRFU printed
+
+    int Update(FaultKind kind, long long at, int cancelAfterReads = -1)
+    {
+        Wire wire(device, kind, at);
+        std::ostringstream out;
+        int reads = 0;
+        Flasher flasher(wire, out, [&] { return cancelAfterReads >= 0 && ++reads > cancelAfterReads; });
+        const int result = flasher.Run(job);
+        log = out.str();
+        return result;
+    }
+    std::string BootableVersion() const
+    {
+        const auto image = store->Bootable();
+        return image ? image->header.version : "none";
+    }
+};
+
+long long CleanRunBytes()
+{
+    Bench bench;
+    Wire wire(bench.device, FaultKind::Drop, -1);
+    std::ostringstream out;
+    Flasher flasher(wire, out, [] { return false; });
+    EXPECT_EQ(flasher.Run(bench.job), kSuccess) << out.str();
+    return wire.Sent();
+}
+
+TEST(FaultFree, UpdatesAndBootsTheNewImage)
+{
+    Bench bench;
+    EXPECT_EQ(bench.BootableVersion(), "1.00");
+    EXPECT_EQ(bench.Update(FaultKind::Drop, -1), kSuccess);
+    EXPECT_EQ(bench.BootableVersion(), "1.06");
+    const auto messages = bench.device.TakeMessages();
+    EXPECT_EQ(messages.back(), "Vandrel4 Network booted firmware 1.06");
+}
+
+TEST(FaultFree, AnImageForAnotherModelIsRefusedBeforeAnythingIsWritten)
+{
+    Bench bench;
+    std::string error;
+    DecodeImage(EncodeImage(ImageKind::Firmware, 4, "1.06", "x"), bench.job.firmware, error);
+    EXPECT_EQ(bench.Update(FaultKind::Drop, -1), kRefused);
+    EXPECT_EQ(bench.device.CurrentStage(), Stage::BootRom); // not even a loader was sent
+    EXPECT_EQ(bench.BootableVersion(), "1.00");
+}
+
+struct MatrixCase {
+    FaultKind kind;
+    double where; // share of a clean run's bytes
+};
+
+class FaultMatrix : public ::testing::TestWithParam<MatrixCase> {};
+
+TEST_P(FaultMatrix, EndsVerifiedOrWithTheOldImageAndARerunSucceeds)
+{
+    static const long long total = CleanRunBytes();
+    const long long at = static_cast<long long>(GetParam().where * static_cast<double>(total));
+    Bench bench;
+    const int result = GetParam().kind == FaultKind::Cancel ? bench.Update(FaultKind::Drop, -1, static_cast<int>(at / 2000))
+                                                            : bench.Update(GetParam().kind, at);
+    const std::string after = bench.BootableVersion();
+    std::printf("fault %-9s at byte %6lld of %lld: exit %d, bootable %s\n", Name(GetParam().kind), at, total, result,
+                after.c_str());
+    if (result != kSuccess)
+        std::printf("  %s\n", bench.log.substr(bench.log.rfind("clRFU:")).c_str());
+    if (result == kSuccess)
+        EXPECT_EQ(after, "1.06");
+    else
+        EXPECT_TRUE(after == "1.00" || after == "1.06") << after; // 1.06 only when the fault came after the commit
+    EXPECT_EQ(bench.Update(FaultKind::Drop, -1), kSuccess);
+    EXPECT_EQ(bench.BootableVersion(), "1.06");
+}
+
+std::vector<MatrixCase> Cases()
+{
+    std::vector<MatrixCase> cases;
+    for (const FaultKind kind : {FaultKind::Drop, FaultKind::Corrupt, FaultKind::Duplicate, FaultKind::Stall,
+                                 FaultKind::Reset, FaultKind::Cut, FaultKind::Cancel})
+        for (const double where : {0.001, 0.1, 0.3, 0.6, 0.9, 0.999})
+            cases.push_back({kind, where});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, FaultMatrix, ::testing::ValuesIn(Cases()), [](const auto& row) {
+    return std::string(Name(row.param.kind)) + "At" + std::to_string(static_cast<int>(row.param.where * 1000)) + "PerMille";
+});
+
+} // namespace

@@ -1,0 +1,132 @@
+// clRFU and vandrel-sim as the processes they are, on a pseudo-terminal.
+
+#include "flash_store.h"
+#include "pseudo_terminal.h"
+#include "system/child_process.h"
+#include "system/files.h"
+#include "system/serial_probe.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class FlashProcesses : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::string bin = VDFLASH_PROGRAM_DIR "/bin";
+    sys::ChildProcess simulator;
+
+    void StartSimulator(const std::vector<std::string>& extra = {})
+    {
+        std::vector<std::string> words{"--model", "VD4-NW", "--flash", dir / "device.flash", "--link", dir / "link"};
+        words.insert(words.end(), extra.begin(), extra.end());
+        int error = 0;
+        simulator = sys::ChildProcess::Start(VANDREL_SIM, words, error);
+        ASSERT_EQ(error, 0);
+        for (int wait = 0; wait < 500 && !fs::exists(dir / "link"); ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        std::string device = ReadFile(dir / "link");
+        device.pop_back();
+        dir.Write("map.ini", "[Ports]\nCOM3=" + device + "\n");
+        ::setenv("VDFLASH_COM_MAP", (dir / "map.ini").c_str(), 1);
+    }
+
+    void TearDown() override
+    {
+        if (simulator.IsRunning()) {
+            ::kill(simulator.Pid(), SIGTERM);
+            simulator.Wait();
+        }
+    }
+
+    // clRFU's exit status; what it printed lands in out.txt.
+    int Flash(const std::string& image, int baud = 115200)
+    {
+        const std::string command = "cd '" + bin + "' && ./clRFU " + image + " -v -s 3:" + std::to_string(baud) +
+                                    " -cl coldload.bin -pb pilot.bin > '" + (dir / "out.txt") + "' 2>&1";
+        const int status = std::system(command.c_str());
+        return WEXITSTATUS(status);
+    }
+
+    std::string Printed() const { return ReadFile(dir / "out.txt"); }
+
+    std::string Bootable() const
+    {
+        std::string error;
+        const auto store = flash::FlashStore::Open(dir / "device.flash", 3, 65536, "1.00", error);
+        const auto image = store ? store->Bootable() : std::nullopt;
+        return image ? image->header.version : "none";
+    }
+};
+
+TEST_F(FlashProcesses, AnUpdateWritesVerifiesAndBootsTheNewFirmware)
+{
+    StartSimulator({"--unpaced"});
+    EXPECT_EQ(Flash("VD4-NW.bin"), 0) << Printed();
+    EXPECT_NE(Printed().find("Update successful: the Vandrel4 Network now has firmware 1.06."), std::string::npos);
+    EXPECT_NE(Printed().find("the image on the device matches"), std::string::npos);
+    EXPECT_NE(Printed().find("100%"), std::string::npos);
+    EXPECT_EQ(Bootable(), "1.06");
+}
+
+TEST_F(FlashProcesses, BadImagesAndWrongModelsAreRefusedBeforeAnythingIsWritten)
+{
+    StartSimulator({"--unpaced"});
+    EXPECT_EQ(Flash("VD5-Plus.bin"), 7);
+    EXPECT_NE(Printed().find("VD5-Plus.bin is firmware for a Vandrel5 Plus, but the device is a Vandrel4 Network; nothing was written"),
+              std::string::npos)
+        << Printed();
+    std::string image;
+    sys::ReadWholeFile(bin + "/VD4-NW.bin", image);
+    const std::string truncated = dir.Write("short.bin", image.substr(0, image.size() / 2));
+    EXPECT_EQ(Flash(truncated), 2);
+    EXPECT_NE(Printed().find("is truncated"), std::string::npos) << Printed();
+    image[image.size() / 2] ^= 1;
+    EXPECT_EQ(Flash(dir.Write("damaged.bin", image)), 2);
+    EXPECT_NE(Printed().find("is corrupted (checksum mismatch); nothing was written"), std::string::npos) << Printed();
+    EXPECT_EQ(Bootable(), "1.00");
+}
+
+TEST_F(FlashProcesses, APortHeldByAnotherProgramIsRefusedWithAMessage)
+{
+    StartSimulator({"--unpaced"});
+    std::string device = ReadFile(dir / "link");
+    device.pop_back();
+    DeviceHolder otherProgram(device, DeviceHolder::How::Flock);
+    EXPECT_EQ(Flash("VD4-NW.bin"), 3);
+    EXPECT_NE(Printed().find("cannot be used: in use by another program"), std::string::npos) << Printed();
+}
+
+TEST_F(FlashProcesses, KilledOrHungUpMidWriteLeavesTheOldFirmwareAndARerunSucceeds)
+{
+    StartSimulator(); // paced: the write takes seconds at 19,200 bit/s
+    for (const int signal : {SIGKILL, SIGHUP}) {
+        const std::string command = "cd '" + bin + "' && exec ./clRFU VD4-NW.bin -v -s 3:19200 -cl coldload.bin -pb pilot.bin --no-compress > /dev/null";
+        int error = 0;
+        sys::ChildProcess flasher = sys::ChildProcess::Start("/bin/sh", {"-c", command}, error);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        ::kill(flasher.Pid(), signal);
+        const int status = flasher.Wait();
+        EXPECT_NE(status, 0);
+        EXPECT_EQ(Bootable(), "1.00") << "after signal " << signal;
+        // The device still takes in what the killed host had sent; then the port is free.
+        std::string device = ReadFile(dir / "link");
+        device.pop_back();
+        for (int wait = 0; wait < 100 && sys::ProbeSerialDevice(device) != sys::PortState::Available; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_EQ(Flash("VD4-NW.bin", 115200), 0) << Printed();
+    EXPECT_EQ(Bootable(), "1.06");
+}
+
+} // namespace
