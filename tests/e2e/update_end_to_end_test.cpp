@@ -7,14 +7,61 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
+#include <unistd.h>
 #include <filesystem>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-TEST(EndToEnd, OneUpdateDrivenFromTheKeyboard)
+// Drives one update of Vandrel4 Network on COM3 at 57,600 bit/s from the keyboard, as a
+// user would, and closes VDFlash at the end; false where a window did not come.
+::testing::AssertionResult DriveOneUpdate(const VirtualDisplay& display, const ProgramCopy& copy, const std::string& map)
+{
+    int error = 0;
+    sys::ChildProcess vdflash = copy.StartVDFlash(display, map, error);
+    if (error != 0)
+        return ::testing::AssertionFailure() << "VDFlash did not start";
+    const std::string main = WaitForWindow(display, "VDFlash Utility for Vandrel Firmware Ver 1.06");
+    if (main.empty())
+        return ::testing::AssertionFailure() << "no main dialog";
+    // Close has the focus: Tab to the models, down to Vandrel4 Network, Tab over the port
+    // (COM3, the only one), up from 115,200 to 57,600, then Tab over About and
+    // Instructions to Update.
+    SendKeys(display, main, "Tab Down Down Down Tab Tab Up Tab Tab Tab space");
+    const std::string first = WaitForWindow(display, "Vandrel4 Network Update");
+    if (first.empty())
+        return ::testing::AssertionFailure() << "no first confirmation";
+    SendKeys(display, first, "shift+Tab space"); // No has the focus: go to Yes
+    const std::string second = WaitForOtherWindow(display, "Vandrel4 Network Update", first);
+    if (second.empty())
+        return ::testing::AssertionFailure() << "no second confirmation";
+    SendKeys(display, second, "shift+Tab space");
+
+    const std::string console = WaitForWindow(display, "VDFlash.bat");
+    if (console.empty())
+        return ::testing::AssertionFailure() << "no console window";
+    if (!Xdo(display, "search --onlyvisible --name 'VDFlash Utility'").empty())
+        return ::testing::AssertionFailure() << "the main dialog did not hide";
+    if (!PressUntilClosed(display, console, "space")) // answers the pause
+        return ::testing::AssertionFailure() << "the console window did not close";
+
+    const std::string notice = WaitForOtherWindow(display, "Vandrel4 Network Update", second);
+    if (notice.empty())
+        return ::testing::AssertionFailure() << "no completion notice";
+    SendKeys(display, notice, "Return");
+    const std::string again = WaitForWindow(display, "VDFlash Utility");
+    if (again.empty())
+        return ::testing::AssertionFailure() << "the main dialog did not come back";
+    SendKeys(display, again, "Escape");
+    if (vdflash.Wait() != 0)
+        return ::testing::AssertionFailure() << "VDFlash did not end cleanly";
+    return ::testing::AssertionSuccess();
+}
+
+TEST(EndToEnd, OneUpdateWithAStandInForTheFlashUtility)
 {
     VirtualDisplay display;
     ProgramCopy copy;
@@ -27,41 +74,38 @@ TEST(EndToEnd, OneUpdateDrivenFromTheKeyboard)
                                                                   "printf 'Writing  50%%\\rWriting 100%%\\n'\n");
     fs::permissions(tool, fs::perms::owner_all);
 
-    int error = 0;
-    sys::ChildProcess vdflash = copy.StartVDFlash(display, map, error);
-    ASSERT_EQ(error, 0);
-
-    const std::string main = WaitForWindow(display, "VDFlash Utility for Vandrel Firmware Ver 1.06");
-    ASSERT_FALSE(main.empty());
-    // Close has the focus: Tab to the models, down to Vandrel4 Network, Tab over the port
-    // (COM3, the only one), up from 115,200 to 57,600, then Tab over About and
-    // Instructions to Update.
-    SendKeys(display, main, "Tab Down Down Down Tab Tab Up Tab Tab Tab space");
-
-    const std::string first = WaitForWindow(display, "Vandrel4 Network Update");
-    ASSERT_FALSE(first.empty());
-    SendKeys(display, first, "shift+Tab space"); // No has the focus: go to Yes
-    const std::string second = WaitForOtherWindow(display, "Vandrel4 Network Update", first);
-    ASSERT_FALSE(second.empty());
-    SendKeys(display, second, "shift+Tab space");
-
-    const std::string console = WaitForWindow(display, "VDFlash.bat");
-    ASSERT_FALSE(console.empty());
-    EXPECT_TRUE(Xdo(display, "search --onlyvisible --name 'VDFlash Utility'").empty()); // hidden meanwhile
-    ASSERT_TRUE(PressUntilClosed(display, console, "space")); // answers the pause
-
-    const std::string notice = WaitForOtherWindow(display, "Vandrel4 Network Update", second);
-    ASSERT_FALSE(notice.empty());
-    SendKeys(display, notice, "Return");
-    const std::string again = WaitForWindow(display, "VDFlash Utility");
-    ASSERT_FALSE(again.empty());
-    SendKeys(display, again, "Escape");
-    EXPECT_EQ(vdflash.Wait(), 0);
+    ASSERT_TRUE(DriveOneUpdate(display, copy, map));
 
     EXPECT_EQ(ReadFile(copy.root / "config/Korventa Systems/VDFlash.ini"), "[Settings]\nComPort=3\nBaud=57600\n");
     EXPECT_EQ(ReadFile(copy.Bin() + "/script-seen.bat"), UpdateScriptBytes("Vandrel4 Network", "VD4-NW", 3, 57600).Str());
     EXPECT_EQ(ReadFile(copy.Bin() + "/ran-with.txt"), "VD4-NW.bin -v -s 3:57600 -cl coldload.bin -pb pilot.bin\n");
     EXPECT_EQ(fs::path(ReadFile(copy.Bin() + "/ran-in.txt").substr(0, copy.Bin().size())), fs::path(copy.Bin()));
+    EXPECT_FALSE(fs::exists(copy.Bin() + "/VDFlash.bat"));
+}
+
+TEST(EndToEnd, TheSimulatedVandrelBootsTheNewFirmware)
+{
+    VirtualDisplay display;
+    ProgramCopy copy;
+    int error = 0;
+    sys::ChildProcess simulator = sys::ChildProcess::Start(
+        "/bin/sh", {"-c", std::string("exec '") + VANDREL_SIM + "' --model VD4-NW --unpaced --flash '" + (copy.root / "device.flash") +
+                              "' --link '" + (copy.root / "link") + "' > '" + (copy.root / "device.log") + "'"},
+        error);
+    ASSERT_EQ(error, 0);
+    for (int wait = 0; wait < 500 && !fs::exists(copy.root / "link"); ++wait)
+        ::usleep(10000);
+    std::string device = ReadFile(copy.root / "link");
+    device.pop_back();
+    const std::string map = copy.root.Write("comports.ini", "[Ports]\nCOM3=" + device + "\n");
+
+    EXPECT_TRUE(DriveOneUpdate(display, copy, map));
+
+    ::kill(simulator.Pid(), SIGTERM);
+    simulator.Wait();
+    const std::string log = ReadFile(copy.root / "device.log");
+    EXPECT_NE(log.find("Vandrel4 Network booted firmware 1.00\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("Vandrel4 Network booted firmware 1.06\n"), std::string::npos) << log;
     EXPECT_FALSE(fs::exists(copy.Bin() + "/VDFlash.bat"));
 }
 
