@@ -3,6 +3,7 @@
 
 #include "flasher.h"
 #include "options.h"
+#include "serial_port_line.h"
 #include "system/com_port_map.h"
 #include "system/files.h"
 #include "system/process_identity.h"
@@ -17,16 +18,6 @@ namespace {
 volatile std::sig_atomic_t g_stopRequested = 0;
 
 void RequestStop(int) { g_stopRequested = 1; }
-
-class SerialPortLine final : public flash::Line {
-public:
-    explicit SerialPortLine(sys::SerialLine& line) : m_line(line) {}
-    bool Write(const std::string& bytes) override { return m_line.Write(bytes); }
-    std::string Read(int timeoutMs, bool& failed) override { return m_line.Read(timeoutMs, failed); }
-
-private:
-    sys::SerialLine& m_line;
-};
 
 bool LoadImage(const std::string& path, flash::ImageKind kind, const char* what, flash::Image& image)
 {
@@ -97,7 +88,7 @@ int main(int argc, char** argv)
     for (const int signal : {SIGINT, SIGTERM, SIGHUP})
         std::signal(signal, RequestStop);
     std::signal(SIGPIPE, SIG_IGN);
-    SerialPortLine link(line);
+    flash::SerialPortLine link(line);
     flash::Flasher flasher(link, std::cout, [] { return g_stopRequested != 0; });
     return flasher.Run(job);
 }
