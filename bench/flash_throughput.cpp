@@ -4,17 +4,14 @@
 
 #include "flasher.h"
 #include "serial_port_line.h"
-#include "system/child_process.h"
+#include "simulated_vandrel.h"
 #include "system/files.h"
 #include "system/serial_line.h"
 
-#include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -32,20 +29,11 @@ Run Update(const flash::FlashJob& job, int baud, bool compress)
     if (!::mkdtemp(folder))
         std::exit(1);
     const fs::path dir = folder;
-    int error = 0;
-    sys::ChildProcess simulator = sys::ChildProcess::Start(
-        "/bin/sh", {"-c", std::string("exec '") + VANDREL_SIM + "' --model 3 --flash '" + (dir / "flash").string() +
-                              "' --link '" + (dir / "link").string() + "' > /dev/null"},
-        error);
-    for (int wait = 0; wait < 500 && !fs::exists(dir / "link"); ++wait)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    std::string device;
-    sys::ReadWholeFile((dir / "link").string(), device);
-    device.pop_back();
     std::string why;
     Run run {};
     {
-        sys::SerialLine line = sys::SerialLine::Claim(device, baud, why);
+        SimulatedVandrel simulator(VANDREL_SIM, dir.string(), {"--model", "3"});
+        sys::SerialLine line = sys::SerialLine::Claim(simulator.Device(), baud, why);
         flash::SerialPortLine link(line);
         std::ostringstream out;
         flash::Flasher flasher(link, out, [] { return false; });
@@ -55,8 +43,6 @@ Run Update(const flash::FlashJob& job, int baud, bool compress)
         run.result = flasher.Run(thisJob);
         run.figures = flasher.Figures();
     }
-    ::kill(simulator.Pid(), SIGTERM);
-    simulator.Wait();
     fs::remove_all(dir);
     return run;
 }

@@ -3,13 +3,12 @@
 
 #include "desktop_session.h"
 #include "pseudo_terminal.h"
+#include "simulated_vandrel.h"
 #include "update/update_script.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstdlib>
-#include <unistd.h>
 #include <filesystem>
 
 namespace {
@@ -87,23 +86,14 @@ TEST(EndToEnd, TheSimulatedVandrelBootsTheNewFirmware)
 {
     VirtualDisplay display;
     ProgramCopy copy;
-    int error = 0;
-    sys::ChildProcess simulator = sys::ChildProcess::Start(
-        "/bin/sh", {"-c", std::string("exec '") + VANDREL_SIM + "' --model VD4-NW --unpaced --flash '" + (copy.root / "device.flash") +
-                              "' --link '" + (copy.root / "link") + "' > '" + (copy.root / "device.log") + "'"},
-        error);
-    ASSERT_EQ(error, 0);
-    for (int wait = 0; wait < 500 && !fs::exists(copy.root / "link"); ++wait)
-        ::usleep(10000);
-    std::string device = ReadFile(copy.root / "link");
-    device.pop_back();
-    const std::string map = copy.root.Write("comports.ini", "[Ports]\nCOM3=" + device + "\n");
+    SimulatedVandrel simulator(VANDREL_SIM, copy.root.Path().string(), {"--model", "VD4-NW", "--unpaced"});
+    ASSERT_FALSE(simulator.Device().empty());
+    const std::string map = copy.root.Write("comports.ini", "[Ports]\nCOM3=" + simulator.Device() + "\n");
 
     EXPECT_TRUE(DriveOneUpdate(display, copy, map));
 
-    ::kill(simulator.Pid(), SIGTERM);
-    simulator.Wait();
-    const std::string log = ReadFile(copy.root / "device.log");
+    simulator.Stop();
+    const std::string log = simulator.Log();
     EXPECT_NE(log.find("Vandrel4 Network booted firmware 1.00\n"), std::string::npos) << log;
     EXPECT_NE(log.find("Vandrel4 Network booted firmware 1.06\n"), std::string::npos) << log;
     EXPECT_FALSE(fs::exists(copy.Bin() + "/VDFlash.bat"));

@@ -2,6 +2,7 @@
 
 #include "flash_store.h"
 #include "pseudo_terminal.h"
+#include "simulated_vandrel.h"
 #include "system/child_process.h"
 #include "system/files.h"
 #include "system/serial_probe.h"
@@ -13,7 +14,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -24,29 +25,15 @@ class FlashProcesses : public ::testing::Test {
 protected:
     TempDir dir;
     std::string bin = VDFLASH_PROGRAM_DIR "/bin";
-    sys::ChildProcess simulator;
+    std::optional<SimulatedVandrel> simulator;
 
-    void StartSimulator(const std::vector<std::string>& extra = {})
+    void StartSimulator(std::vector<std::string> options = {})
     {
-        std::vector<std::string> words{"--model", "VD4-NW", "--flash", dir / "device.flash", "--link", dir / "link"};
-        words.insert(words.end(), extra.begin(), extra.end());
-        int error = 0;
-        simulator = sys::ChildProcess::Start(VANDREL_SIM, words, error);
-        ASSERT_EQ(error, 0);
-        for (int wait = 0; wait < 500 && !fs::exists(dir / "link"); ++wait)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        std::string device = ReadFile(dir / "link");
-        device.pop_back();
-        dir.Write("map.ini", "[Ports]\nCOM3=" + device + "\n");
+        options.insert(options.begin(), {"--model", "VD4-NW"});
+        simulator.emplace(VANDREL_SIM, dir.Path().string(), options);
+        ASSERT_FALSE(simulator->Device().empty());
+        dir.Write("map.ini", "[Ports]\nCOM3=" + simulator->Device() + "\n");
         ::setenv("VDFLASH_COM_MAP", (dir / "map.ini").c_str(), 1);
-    }
-
-    void TearDown() override
-    {
-        if (simulator.IsRunning()) {
-            ::kill(simulator.Pid(), SIGTERM);
-            simulator.Wait();
-        }
     }
 
     // clRFU's exit status; what it printed lands in out.txt.
@@ -63,7 +50,7 @@ protected:
     std::string Bootable() const
     {
         std::string error;
-        const auto store = flash::FlashStore::Open(dir / "device.flash", 3, 65536, "1.00", error);
+        const auto store = flash::FlashStore::Open(simulator->FlashFile(), 3, 65536, "1.00", error);
         const auto image = store ? store->Bootable() : std::nullopt;
         return image ? image->header.version : "none";
     }
@@ -100,9 +87,7 @@ TEST_F(FlashProcesses, BadImagesAndWrongModelsAreRefusedBeforeAnythingIsWritten)
 TEST_F(FlashProcesses, APortHeldByAnotherProgramIsRefusedWithAMessage)
 {
     StartSimulator({"--unpaced"});
-    std::string device = ReadFile(dir / "link");
-    device.pop_back();
-    DeviceHolder otherProgram(device, DeviceHolder::How::Flock);
+    DeviceHolder otherProgram(simulator->Device(), DeviceHolder::How::Flock);
     EXPECT_EQ(Flash("VD4-NW.bin"), 3);
     EXPECT_NE(Printed().find("cannot be used: in use by another program"), std::string::npos) << Printed();
 }
@@ -120,9 +105,7 @@ TEST_F(FlashProcesses, KilledOrHungUpMidWriteLeavesTheOldFirmwareAndARerunSuccee
         EXPECT_NE(status, 0);
         EXPECT_EQ(Bootable(), "1.00") << "after signal " << signal;
         // The device still takes in what the killed host had sent; then the port is free.
-        std::string device = ReadFile(dir / "link");
-        device.pop_back();
-        for (int wait = 0; wait < 100 && sys::ProbeSerialDevice(device) != sys::PortState::Available; ++wait)
+        for (int wait = 0; wait < 100 && sys::ProbeSerialDevice(simulator->Device()) != sys::PortState::Available; ++wait)
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     EXPECT_EQ(Flash("VD4-NW.bin", 115200), 0) << Printed();
