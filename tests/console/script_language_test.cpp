@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 
 namespace {
@@ -18,6 +20,8 @@ struct LineCase {
     const char* text;
     bool echoed;
 };
+
+void PrintTo(const LineCase& c, std::ostream* out) { *out << c.line; }
 
 class ScriptLine : public ::testing::TestWithParam<LineCase> {};
 

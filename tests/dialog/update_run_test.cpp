@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
@@ -125,6 +127,8 @@ struct Obstacle {
     std::function<void(const TestApp&, const std::string& script)> place;
     bool onlyForAnOrdinaryUser = false; // root writes into read-only folders
 };
+
+void PrintTo(const Obstacle& c, std::ostream* out) { *out << c.name; }
 
 class ScriptCannotBeCreated : public UpdateRun, public ::testing::WithParamInterface<Obstacle> {};
 

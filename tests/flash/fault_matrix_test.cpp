@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdio>
 #include <chrono>
 #include <random>
@@ -170,6 +172,8 @@ struct MatrixCase {
     FaultKind kind;
     double where; // share of a clean run's bytes
 };
+
+void PrintTo(const MatrixCase& c, std::ostream* out) { *out << Name(c.kind) << " at " << c.where; }
 
 class FaultMatrix : public ::testing::TestWithParam<MatrixCase> {};
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <random>
 
 namespace {
@@ -85,6 +87,12 @@ struct OptionsCase {
     std::vector<const char*> words;
     const char* error; // empty when the line is good
 };
+
+void PrintTo(const OptionsCase& c, std::ostream* out)
+{
+    for (const char* word : c.words)
+        *out << word << " ";
+}
 
 class Options : public ::testing::TestWithParam<OptionsCase> {};
 

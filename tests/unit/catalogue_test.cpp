@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <set>
 #include <string>
 
@@ -57,6 +59,8 @@ struct BaudCase {
     int stored;
     int radio;
 };
+
+void PrintTo(const BaudCase& c, std::ostream* out) { *out << "Baud=" << c.stored; }
 
 class BaudRestore : public ::testing::TestWithParam<BaudCase> {};
 

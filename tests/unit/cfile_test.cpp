@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cerrno>
 #include <filesystem>
 
@@ -12,6 +14,8 @@ struct ErrnoCase {
     int error;
     int cause;
 };
+
+void PrintTo(const ErrnoCase& c, std::ostream* out) { *out << "errno " << c.error; }
 
 class ErrnoToCause : public ::testing::TestWithParam<ErrnoCase> {};
 

@@ -2,12 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct PlacementCase {
     int screenWidth, screenHeight, windowWidth, windowHeight;
     int x, y;
 };
+
+void PrintTo(const PlacementCase& c, std::ostream* out)
+{
+    *out << c.windowWidth << "x" << c.windowHeight << " on " << c.screenWidth << "x" << c.screenHeight;
+}
 
 class Placement : public ::testing::TestWithParam<PlacementCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <initializer_list>
 
 namespace {
@@ -20,6 +22,8 @@ struct ChoiceCase {
     PortAvailability available;
     int chosen;
 };
+
+void PrintTo(const ChoiceCase& c, std::ostream* out) { *out << c.name; }
 
 class PortChoice : public ::testing::TestWithParam<ChoiceCase> {};
 

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct CommandLineCase {
     const char* commandLine;
     const char* programDir;
 };
+
+void PrintTo(const CommandLineCase& c, std::ostream* out) { *out << c.commandLine; }
 
 class CommandLineRule : public ::testing::TestWithParam<CommandLineCase> {};
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 namespace {
@@ -32,6 +34,8 @@ struct ScriptCase {
     int port;
     int baud;
 };
+
+void PrintTo(const ScriptCase& c, std::ostream* out) { *out << c.model << " COM" << c.port << " " << c.baud; }
 
 class UpdateScriptTable : public ::testing::TestWithParam<ScriptCase> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
@@ -17,6 +19,8 @@ struct VersionCase {
     std::string bytes;
     const char* version;
 };
+
+void PrintTo(const VersionCase& c, std::ostream* out) { *out << c.name; }
 
 class VersionFile : public ::testing::TestWithParam<VersionCase> {};
 
