@@ -4,6 +4,7 @@
 //   --drop-at N  --corrupt-at N  --duplicate-at N  --stall-at N [--stall-ms MS]  --reset-at N
 
 #include "device.h"
+#include "fault_injector.h"
 #include "system/unique_fd.h"
 
 #include <chrono>
@@ -31,18 +32,13 @@ void Stop(int) { g_stop = 1; }
 
 const char* const kStems[] = {"VD3-Plus", "VD3-NW", "VD4-Plus", "VD4-NW", "VD5-Plus", "VD5-NW", "VD6-Plus", "VD6-NW"};
 
-struct Fault {
-    enum class Kind { Drop, Corrupt, Duplicate, Stall, Reset } kind;
-    long long at;
-};
-
 struct Settings {
     int model = -1;
     std::string flashFile, linkFile, factoryVersion = "1.00";
     std::uint32_t flashSize = 65536;
     bool paced = true;
     int stallMs = 3000;
-    std::vector<Fault> faults;
+    std::vector<flash::Fault> faults;
 };
 
 int ModelFrom(const std::string& text)
@@ -74,15 +70,15 @@ bool Parse(int argc, char** argv, Settings& settings)
         else if (word == "--stall-ms")
             settings.stallMs = std::atoi(argv[++i]);
         else if (word == "--drop-at")
-            settings.faults.push_back({Fault::Kind::Drop, std::atoll(argv[++i])});
+            settings.faults.push_back({flash::Fault::Kind::Drop, std::atoll(argv[++i])});
         else if (word == "--corrupt-at")
-            settings.faults.push_back({Fault::Kind::Corrupt, std::atoll(argv[++i])});
+            settings.faults.push_back({flash::Fault::Kind::Corrupt, std::atoll(argv[++i])});
         else if (word == "--duplicate-at")
-            settings.faults.push_back({Fault::Kind::Duplicate, std::atoll(argv[++i])});
+            settings.faults.push_back({flash::Fault::Kind::Duplicate, std::atoll(argv[++i])});
         else if (word == "--stall-at")
-            settings.faults.push_back({Fault::Kind::Stall, std::atoll(argv[++i])});
+            settings.faults.push_back({flash::Fault::Kind::Stall, std::atoll(argv[++i])});
         else if (word == "--reset-at")
-            settings.faults.push_back({Fault::Kind::Reset, std::atoll(argv[++i])});
+            settings.faults.push_back({flash::Fault::Kind::Reset, std::atoll(argv[++i])});
         else
             return false;
     }
@@ -177,7 +173,7 @@ int main(int argc, char** argv)
     std::signal(SIGINT, Stop);
 
     using Clock = std::chrono::steady_clock;
-    long long received = 0;
+    flash::FaultInjector faults(settings.faults);
     Clock::time_point lineStart = Clock::now();
     long long lineBytes = 0;
     while (!g_stop) {
@@ -204,34 +200,15 @@ int main(int argc, char** argv)
             lineBytes += got;
             std::this_thread::sleep_until(lineStart + std::chrono::microseconds(lineBytes * 10'000'000LL / baud));
         }
-        std::string bytes;
-        for (ssize_t i = 0; i < got; ++i, ++received) {
-            char byte = buffer[i];
-            bool keep = true, twice = false;
-            for (const Fault& fault : settings.faults) {
-                if (fault.at != received)
-                    continue;
-                switch (fault.kind) {
-                case Fault::Kind::Drop: keep = false; break;
-                case Fault::Kind::Corrupt: byte = static_cast<char>(byte ^ 0x5A); break;
-                case Fault::Kind::Duplicate: twice = true; break;
-                case Fault::Kind::Stall:
-                    std::this_thread::sleep_for(std::chrono::milliseconds(settings.stallMs));
-                    break;
-                case Fault::Kind::Reset:
-                    bytes.clear();
-                    device.PowerCycle();
-                    std::cout << "vandrel-sim: reset" << std::endl;
-                    Say(device);
-                    keep = false;
-                    break;
-                }
-            }
-            if (keep)
-                bytes += byte;
-            if (twice)
-                bytes += byte;
+        const flash::FaultInjector::Passed passed = faults.Pass(std::string(buffer, static_cast<std::size_t>(got)));
+        if (passed.stall)
+            std::this_thread::sleep_for(std::chrono::milliseconds(settings.stallMs));
+        if (passed.reset) {
+            device.PowerCycle();
+            std::cout << "vandrel-sim: reset" << std::endl;
+            Say(device);
         }
+        const std::string& bytes = passed.bytes;
         const std::string reply = device.Receive(bytes);
         if (!reply.empty())
             (void)!::write(master.Get(), reply.data(), reply.size());

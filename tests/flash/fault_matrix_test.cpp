@@ -2,6 +2,7 @@
 // with the new image verified or the old one still bootable, and a rerun succeeds.
 
 #include "device.h"
+#include "fault_injector.h"
 #include "flasher.h"
 #include "temp_dir.h"
 
@@ -35,34 +36,28 @@ const char* Name(FaultKind kind)
     return "";
 }
 
-// The line between host and device, in one process, with one fault at one byte.
+// The line between host and device, in one process: the device's faults as the simulator
+// makes them, and the host's own (the line cut, the user stopping clRFU).
 class Wire final : public Line {
 public:
-    Wire(Device& device, FaultKind kind, long long at) : m_device(device), m_kind(kind), m_at(at) {}
+    Wire(Device& device, FaultKind kind, long long at)
+        : m_device(device), m_faults(DeviceFaults(kind, at)), m_cutAt(kind == FaultKind::Cut ? at : -1)
+    {
+    }
 
     bool Write(const std::string& bytes) override
     {
-        std::string delivered;
-        for (const char byte : bytes) {
-            const bool here = m_sent++ == m_at;
-            if (here && m_kind == FaultKind::Cut)
-                m_cut = true;
-            if (m_cut)
-                return false;
-            if (here && m_kind == FaultKind::Reset) {
-                delivered.clear();
-                m_device.PowerCycle();
-                continue;
-            }
-            if (here && m_kind == FaultKind::Drop)
-                continue;
-            if (here && m_kind == FaultKind::Stall)
-                m_stalledUntil = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
-            delivered += here && m_kind == FaultKind::Corrupt ? static_cast<char>(byte ^ 0x5A) : byte;
-            if (here && m_kind == FaultKind::Duplicate)
-                delivered += byte;
-        }
-        m_replies += m_device.Receive(delivered);
+        if (m_cutAt >= 0 && m_sent + static_cast<long long>(bytes.size()) > m_cutAt)
+            m_cut = true;
+        m_sent += static_cast<long long>(bytes.size());
+        if (m_cut)
+            return false;
+        const FaultInjector::Passed passed = m_faults.Pass(bytes);
+        if (passed.stall)
+            m_stalledUntil = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
+        if (passed.reset)
+            m_device.PowerCycle();
+        m_replies += m_device.Receive(passed.bytes);
         return true;
     }
 
@@ -85,9 +80,21 @@ public:
     long long Sent() const { return m_sent; }
 
 private:
+    static std::vector<Fault> DeviceFaults(FaultKind kind, long long at)
+    {
+        switch (kind) {
+        case FaultKind::Drop: return {{Fault::Kind::Drop, at}};
+        case FaultKind::Corrupt: return {{Fault::Kind::Corrupt, at}};
+        case FaultKind::Duplicate: return {{Fault::Kind::Duplicate, at}};
+        case FaultKind::Stall: return {{Fault::Kind::Stall, at}};
+        case FaultKind::Reset: return {{Fault::Kind::Reset, at}};
+        default: return {};
+        }
+    }
+
     Device& m_device;
-    FaultKind m_kind;
-    long long m_at;
+    FaultInjector m_faults;
+    long long m_cutAt;
     long long m_sent = 0;
     bool m_cut = false;
     std::chrono::steady_clock::time_point m_stalledUntil;

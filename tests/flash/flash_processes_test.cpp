@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <thread>
 
 namespace {
@@ -111,5 +112,38 @@ TEST_F(FlashProcesses, KilledOrHungUpMidWriteLeavesTheOldFirmwareAndARerunSuccee
     EXPECT_EQ(Flash("VD4-NW.bin", 115200), 0) << Printed();
     EXPECT_EQ(Bootable(), "1.06");
 }
+
+} // namespace
+
+namespace {
+
+struct SimulatorFault {
+    const char* option;
+};
+
+void PrintTo(const SimulatorFault& fault, std::ostream* out) { *out << fault.option; }
+
+class SimulatorFaults : public FlashProcesses, public ::testing::WithParamInterface<SimulatorFault> {};
+
+TEST_P(SimulatorFaults, EndWithANewOrTheOldBootableImageAndARerunSucceeds)
+{
+    // Byte 9000 lies inside the image's data, after both loaders.
+    StartSimulator({"--unpaced", "--stall-ms", "1500", GetParam().option, "9000"});
+    const int first = Flash("VD4-NW.bin");
+    const std::string after = Bootable();
+    EXPECT_TRUE(first == 0 ? after == "1.06" : after == "1.00") << first << " " << after << "\n" << Printed();
+    EXPECT_EQ(Flash("VD4-NW.bin"), 0) << Printed();
+    EXPECT_EQ(Bootable(), "1.06");
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, SimulatorFaults,
+                         ::testing::Values(SimulatorFault{"--drop-at"}, SimulatorFault{"--corrupt-at"},
+                                           SimulatorFault{"--duplicate-at"}, SimulatorFault{"--stall-at"},
+                                           SimulatorFault{"--reset-at"}),
+                         [](const ::testing::TestParamInfo<SimulatorFault>& row) {
+                             std::string name = row.param.option + 2;
+                             name.erase(name.find('-'), 1);
+                             return name;
+                         });
 
 } // namespace
