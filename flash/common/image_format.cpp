@@ -13,9 +13,21 @@ constexpr std::uint8_t kFormatVersion = 1;
 const char* const kModelNames[] = {"Vandrel3 Plus", "Vandrel3 Network", "Vandrel4 Plus", "Vandrel4 Network",
                                    "Vandrel5 Plus", "Vandrel5 Network", "Vandrel6 Plus", "Vandrel6 Network"};
 
+const char* const kModelStems[] = {"VD3-Plus", "VD3-NW", "VD4-Plus", "VD4-NW", "VD5-Plus", "VD5-NW", "VD6-Plus", "VD6-NW"};
+
 } // namespace
 
 const char* ModelName(std::uint8_t model) { return model < 8 ? kModelNames[model] : "any model"; }
+
+const char* ModelStem(std::uint8_t model) { return model < 8 ? kModelStems[model] : "any"; }
+
+int ModelFromText(const std::string& text)
+{
+    for (int model = 0; model < 8; ++model)
+        if (text == kModelStems[model] || text == std::to_string(model))
+            return model;
+    return -1;
+}
 
 std::string EncodeHeader(const ImageHeader& header)
 {

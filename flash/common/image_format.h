@@ -38,8 +38,11 @@ struct Image {
     std::string payload;
 };
 
-// The model names in catalogue order, for messages.
+// The model names in catalogue order, for messages, and the stems of their image files.
 const char* ModelName(std::uint8_t model);
+const char* ModelStem(std::uint8_t model);
+// The model of a stem ("VD4-NW") or an index ("3"); -1 for neither.
+int ModelFromText(const std::string& text);
 
 std::string EncodeHeader(const ImageHeader& header);
 std::string EncodeImage(ImageKind kind, std::uint8_t model, const std::string& version, const std::string& payload);

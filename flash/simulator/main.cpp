@@ -30,8 +30,6 @@ namespace {
 volatile std::sig_atomic_t g_stop = 0;
 void Stop(int) { g_stop = 1; }
 
-const char* const kStems[] = {"VD3-Plus", "VD3-NW", "VD4-Plus", "VD4-NW", "VD5-Plus", "VD5-NW", "VD6-Plus", "VD6-NW"};
-
 struct Settings {
     int model = -1;
     std::string flashFile, linkFile, factoryVersion = "1.00";
@@ -40,14 +38,6 @@ struct Settings {
     int stallMs = 3000;
     std::vector<flash::Fault> faults;
 };
-
-int ModelFrom(const std::string& text)
-{
-    for (int i = 0; i < 8; ++i)
-        if (text == kStems[i] || text == std::to_string(i))
-            return i;
-    return -1;
-}
 
 bool Parse(int argc, char** argv, Settings& settings)
 {
@@ -58,7 +48,7 @@ bool Parse(int argc, char** argv, Settings& settings)
         if (word == "--unpaced")
             settings.paced = false;
         else if (word == "--model")
-            settings.model = ModelFrom(argv[++i]);
+            settings.model = flash::ModelFromText(argv[++i]);
         else if (word == "--flash")
             settings.flashFile = argv[++i];
         else if (word == "--link")
@@ -85,7 +75,7 @@ bool Parse(int argc, char** argv, Settings& settings)
     if (settings.model < 0)
         return false;
     if (settings.flashFile.empty())
-        settings.flashFile = std::string("vandrel-") + kStems[settings.model] + ".flash";
+        settings.flashFile = std::string("vandrel-") + flash::ModelStem(static_cast<std::uint8_t>(settings.model)) + ".flash";
     return true;
 }
 
@@ -162,7 +152,7 @@ int main(int argc, char** argv)
     ::tcsetattr(keeper.Get(), TCSANOW, &raw);
 
     flash::Device device(*store, static_cast<std::uint8_t>(settings.model));
-    std::cout << "vandrel-sim: " << kStems[settings.model] << " on " << slaveName << std::endl;
+    std::cout << "vandrel-sim: " << flash::ModelStem(static_cast<std::uint8_t>(settings.model)) << " on " << slaveName << std::endl;
     Say(device);
     if (!settings.linkFile.empty()) {
         const std::string temporary = settings.linkFile + ".tmp";

@@ -12,8 +12,6 @@
 
 namespace {
 
-const char* const kStems[] = {"VD3-Plus", "VD3-NW", "VD4-Plus", "VD4-NW", "VD5-Plus", "VD5-NW", "VD6-Plus", "VD6-NW"};
-
 // Firmware-like bytes: code made of a small vocabulary of instruction words with varying
 // operands, string tables, and erased (0xFF) space, as real images have.
 std::string DemoPayload(int model, const std::string& version, std::size_t size, std::uint32_t seed)
@@ -24,7 +22,7 @@ std::string DemoPayload(int model, const std::string& version, std::size_t size,
         state = state * 1103515245U + 12345U;
         return state >> 16;
     };
-    payload += "Vandrel firmware " + version + " model " + kStems[model] + "\n";
+    payload += "Vandrel firmware " + version + " model " + flash::ModelStem(static_cast<std::uint8_t>(model)) + "\n";
     const std::size_t codeEnd = size * 55 / 100, tablesEnd = size * 70 / 100;
     static const std::uint8_t opcodes[][2] = {{0x90, 0x21}, {0x3C, 0x00}, {0xE8, 0x12}, {0x8B, 0x45}, {0x89, 0x46}, {0xC3, 0x90}};
     while (payload.size() < codeEnd) {
@@ -64,7 +62,7 @@ int main(int argc, char** argv)
     const std::string dir = argv[2];
     bool ok = true;
     for (int model = 0; model < 8; ++model)
-        ok = ok && Write(dir + "/" + kStems[model] + ".bin",
+        ok = ok && Write(dir + "/" + flash::ModelStem(static_cast<std::uint8_t>(model)) + ".bin",
                          flash::EncodeImage(flash::ImageKind::Firmware, static_cast<std::uint8_t>(model), version,
                                             DemoPayload(model, version, 32768, 0x5EED0000U + static_cast<std::uint32_t>(model))));
     ok = ok && Write(dir + "/coldload.bin", flash::EncodeImage(flash::ImageKind::ColdLoader, flash::kAnyModel, "cold-2.1",

@@ -129,12 +129,6 @@ void CWnd::MoveWindow(int x, int y, int width, int height, bool repaint)
         widget->update();
 }
 
-void CWnd::SetFocus()
-{
-    if (QWidget* widget = Widget(m_hWnd))
-        widget->setFocus(Qt::OtherFocusReason);
-}
-
 void CWnd::SetIcon(HICON icon, bool)
 {
     // One icon carries both sizes; the window system picks the one it draws.
@@ -159,12 +153,6 @@ void CWnd::SetDlgItemText(int id, const char* text)
         item->SetWindowText(text);
 }
 
-CString CWnd::GetDlgItemText(int id) const
-{
-    const CWnd* item = GetDlgItem(id);
-    return item ? item->GetWindowText() : CString();
-}
-
 void CWnd::CheckRadioButton(int firstId, int lastId, int checkId)
 {
     if (m_hWnd && m_hWnd->host)
@@ -175,8 +163,6 @@ int CWnd::GetCheckedRadioButton(int firstId, int lastId) const
 {
     return m_hWnd && m_hWnd->host ? m_hWnd->host->CheckedRadio(firstId, lastId) : 0;
 }
-
-bool CWnd::IsDlgButtonChecked(int id) const { return m_hWnd && m_hWnd->host && m_hWnd->host->IsChecked(id); }
 
 int GetSystemMetrics(int index)
 {

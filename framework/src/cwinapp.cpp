@@ -53,12 +53,6 @@ bool CWinApp::WriteProfileInt(const char* section, const char* entry, int value)
     return m_profile && m_profile->WriteInt(section, entry, value);
 }
 
-CString CWinApp::LoadString(int id) const
-{
-    const char* text = m_resources.FindString(id);
-    return text ? CString(text) : CString();
-}
-
 int CWinApp::DoMessageBox(const char* text, UINT type) const
 {
     if ((type & MB_TYPEMASK) == MB_OK && (type & MB_ICONMASK) == 0)

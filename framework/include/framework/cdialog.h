@@ -22,7 +22,6 @@ public:
     void EndDialog(int result);
     void DestroyWindow();
 
-    int GetTemplateId() const { return m_nIDTemplate; }
     int m_nModalResult = -1;
 
 protected:

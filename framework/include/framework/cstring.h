@@ -20,9 +20,7 @@ public:
     operator const char*() const { return m_text.c_str(); }
     const std::string& Str() const { return m_text; }
 
-    char GetAt(int index) const { return m_text[static_cast<std::size_t>(index)]; }
     CString Left(int count) const { return CString(m_text.substr(0, static_cast<std::size_t>(count))); }
-    CString Mid(int first) const { return CString(m_text.substr(static_cast<std::size_t>(first))); }
     // Index of the last occurrence of ch, or -1.
     int ReverseFind(char ch) const;
 

@@ -37,10 +37,8 @@ public:
     void SetRegistryKey(const char* company);
     int GetProfileInt(const char* section, const char* entry, int defaultValue) const;
     bool WriteProfileInt(const char* section, const char* entry, int value) const;
-    const IniProfile* Profile() const { return m_profile ? &*m_profile : nullptr; }
 
     HICON LoadIcon(int id) const { return m_resources.FindIcon(id); }
-    CString LoadString(int id) const;
 
     // The application message box: owned by the main window, captioned with the
     // application name; an OK box with no icon named gets the exclamation icon.

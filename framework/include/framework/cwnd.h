@@ -39,17 +39,14 @@ public:
     bool IsWindowEnabled() const;
     void GetWindowRect(CRect* rect) const;
     void MoveWindow(int x, int y, int width, int height, bool repaint = true);
-    void SetFocus();
     void SetIcon(HICON icon, bool bigIcon);
     void SetToolTip(const char* text);
 
     CWnd* GetDlgItem(int id) const;
     void SetDlgItemText(int id, const char* text);
-    CString GetDlgItemText(int id) const;
     void CheckRadioButton(int firstId, int lastId, int checkId);
     // The first checked button from firstId to lastId in ascending id order, or 0.
     int GetCheckedRadioButton(int firstId, int lastId) const;
-    bool IsDlgButtonChecked(int id) const;
 
     // The dialog message box: owned by this window, with the caller's caption and style.
     int MessageBox(const char* text, const char* caption, UINT type = MB_OK) const;
