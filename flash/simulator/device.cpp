@@ -17,6 +17,7 @@ Device::Device(FlashStore& flash, std::uint8_t model) : m_flash(flash), m_model(
 void Device::Boot()
 {
     m_stage = Stage::BootRom;
+    m_loaderVersion = "rom-1";
     m_receiving = m_staged = false;
     m_received.clear();
     if (const auto image = m_flash.Bootable())
@@ -54,8 +55,8 @@ std::string Device::Handle(const Frame& frame)
         m_receiving = false;
         const auto image = m_flash.Bootable();
         const std::string running = image ? image->header.version : std::string();
-        const std::string loader = m_stage == Stage::BootRom ? "rom-1" : m_object.version;
-        return Reply(FrameType::Ident, frame.sequence, EncodeIdent({m_model, m_stage, m_flash.FlashSize(), loader, running}));
+        return Reply(FrameType::Ident, frame.sequence,
+                     EncodeIdent({m_model, m_stage, m_flash.FlashSize(), m_loaderVersion, running}));
     }
     case FrameType::Begin: return Begin(frame);
     case FrameType::Data: return Data(frame);
@@ -134,12 +135,12 @@ std::string Device::End(const Frame& frame)
     if (m_received.size() != m_object.length || Crc32(m_received.data(), m_received.size()) != m_object.payloadCrc)
         return Reply(FrameType::Refused, frame.sequence, Reason(RefusalReason::Incomplete, "image incomplete"));
     m_receiving = false;
-    if (m_object.kind == ImageKind::ColdLoader)
-        m_stage = Stage::ColdLoader;
-    else if (m_object.kind == ImageKind::PilotLoader)
-        m_stage = Stage::Pilot;
-    else
+    if (m_object.kind == ImageKind::Firmware) {
         m_staged = true;
+    } else {
+        m_stage = m_object.kind == ImageKind::ColdLoader ? Stage::ColdLoader : Stage::Pilot;
+        m_loaderVersion = m_object.version;
+    }
     std::string payload;
     PutU32(payload, Crc32(m_received.data(), m_received.size()));
     return Reply(FrameType::Done, frame.sequence, payload);

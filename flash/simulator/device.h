@@ -37,6 +37,7 @@ private:
     std::uint8_t m_model;
     FrameParser m_parser;
     Stage m_stage = Stage::BootRom;
+    std::string m_loaderVersion; // of the stage it runs: its boot ROM or the last loader
     bool m_receiving = false;
     ImageHeader m_object;
     std::string m_received; // the object so far, unpacked
